@@ -1,0 +1,92 @@
+#include "toolkit/TApplication.h"
+
+#include <QFont>
+#include <QLibraryInfo>
+#include <QMessageBox>
+
+namespace kazuyomi {
+
+namespace {
+
+TApplication* current = nullptr;
+
+// The forms name Windows faces; elsewhere the first installed face of the same kind stands in.
+void installFontSubstitutes()
+{
+    QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
+                               {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
+                                QStringLiteral("TakaoPGothic"), QStringLiteral("Source Han Sans JP"),
+                                QStringLiteral("Hiragino Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Lucida Console"),
+                               {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                                QStringLiteral("Noto Sans Mono"), QStringLiteral("Menlo"),
+                                QStringLiteral("Consolas"), QStringLiteral("Courier New")});
+}
+
+}  // namespace
+
+TApplication::TApplication(int& argc, char** argv)
+    : application(argc, argv)
+{
+    current = this;
+    // Only the main window ends the program; closing the last visible tool window does not.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+TApplication::~TApplication()
+{
+    // Windows go before the QApplication they need.
+    while (!forms.empty()) forms.pop_back();
+    mainForm = nullptr;
+    if (current == this) current = nullptr;
+}
+
+TApplication* TApplication::instance() { return current; }
+
+void TApplication::Initialize()
+{
+    installFontSubstitutes();
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTranslator);
+    }
+}
+
+void TApplication::adopt(std::unique_ptr<TForm> form)
+{
+    if (mainForm == nullptr) mainForm = form.get();
+    forms.push_back(std::move(form));
+}
+
+int TApplication::Run()
+{
+    if (mainForm == nullptr) return 0;
+    mainForm->Show();
+    return QApplication::exec();
+}
+
+int TApplication::Execute(const std::function<void()>& startUp)
+{
+    try {
+        startUp();
+        return Run();
+    } catch (const std::exception& error) {
+        HandleException(error);
+        return 1;
+    }
+}
+
+void TApplication::HandleException(const std::exception& error)
+{
+    // No title of its own: the box shows the application's name. The message may carry what the
+    // user typed, so it is never read as markup.
+    QMessageBox box(QMessageBox::Critical, QString(),
+                    QString::fromStdString(error.what()) + QLatin1Char('.'), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("exceptionReport"));
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+}  // namespace kazuyomi

@@ -1,0 +1,21 @@
+#include "toolkit/TBitBtn.h"
+
+#include <QStyle>
+
+namespace kazuyomi {
+
+TBitBtn::TBitBtn(QWidget* parent)
+    : QPushButton(parent)
+{
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (currentKind == bkClose) window()->close();
+    });
+}
+
+void TBitBtn::setKind(Kind kind)
+{
+    currentKind = kind;
+    setIcon(kind == bkClose ? style()->standardIcon(QStyle::SP_DialogCloseButton) : QIcon());
+}
+
+}  // namespace kazuyomi
