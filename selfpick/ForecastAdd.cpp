@@ -39,6 +39,10 @@ int32_t firstEmptySlot(const ForecastList& list)
     return 0;
 }
 
+// The empty value stands in every empty slot, whatever kind it has: filing it would show a
+// forecast that the list does not hold, and the next add would write over it.
+bool isEmptyValue(int32_t number) { return number == ForecastList::empty; }
+
 AddOutcome file(ForecastList& list, int32_t slot, int32_t number, int32_t kind)
 {
     list.dspYoso(slot, number, kind);
@@ -64,6 +68,7 @@ AddOutcome addYoso(ForecastList& list, std::string_view entry)
 
     const int32_t number = StrToInt(entry);
     const int32_t kind = kindOf(entry);
+    if (isEmptyValue(number)) return {resultStraight, false, false};
 
     for (int32_t slot = ForecastList::firstSlot; slot <= ForecastList::lastSlot; ++slot) {
         const auto at = static_cast<std::size_t>(slot);
@@ -91,6 +96,7 @@ AddOutcome addSoredemo(ForecastList& list, std::string_view entry, bool modified
 
     const int32_t number = StrToInt(entry);
     const int32_t kind = kindOf(entry);
+    if (isEmptyValue(number)) return {resultStraight, false, false};
 
     const int32_t slot = firstEmptySlot(list);
     if (slot == 0) return {};
