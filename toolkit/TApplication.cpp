@@ -1,5 +1,7 @@
 #include "toolkit/TApplication.h"
 
+#include "toolkit/VclStyle.h"
+
 #include <QFont>
 #include <QLibraryInfo>
 #include <QMessageBox>
@@ -47,6 +49,7 @@ TApplication* TApplication::instance() { return current; }
 void TApplication::Initialize()
 {
     installFontSubstitutes();
+    QApplication::setStyle(new VclStyle);
     if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtTranslator);
