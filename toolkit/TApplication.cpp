@@ -3,6 +3,7 @@
 #include "toolkit/VclStyle.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
 
@@ -50,6 +51,11 @@ void TApplication::Initialize()
 {
     installFontSubstitutes();
     QApplication::setStyle(new VclStyle);
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/org.kazuyomi.Kazuyomi-48.png"));
+    icon.addFile(QStringLiteral(":/icons/org.kazuyomi.Kazuyomi-256.png"));
+    QApplication::setWindowIcon(icon);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kazuyomi.Kazuyomi"));
     if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(&qtTranslator);

@@ -1,0 +1,63 @@
+# Install rules, the Debian package, and the validation of the installed desktop files.
+
+set(KAZUYOMI_APP_ID org.kazuyomi.Kazuyomi)
+
+install(TARGETS kazuyomi
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  BUNDLE DESTINATION .)
+
+if(UNIX AND NOT APPLE)
+  set(icons ${PROJECT_SOURCE_DIR}/packaging/icons)
+  install(FILES packaging/${KAZUYOMI_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES packaging/${KAZUYOMI_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  install(FILES ${icons}/${KAZUYOMI_APP_ID}.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  foreach(size 48 256)
+    install(FILES ${icons}/${KAZUYOMI_APP_ID}-${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+      RENAME ${KAZUYOMI_APP_ID}.png)
+  endforeach()
+endif()
+
+set(CPACK_PACKAGE_NAME kazuyomi)
+set(CPACK_PACKAGE_VENDOR "The Kazuyomi developers")
+set(CPACK_PACKAGE_CONTACT "The Kazuyomi developers <developers@kazuyomi.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numbers lottery helper: digit scores and your own forecasts")
+set(CPACK_PACKAGE_DESCRIPTION
+  "カズヨミ scores the ten digits from the last three Numbers 4 draws and suggests 35 numbers,\nand keeps up to 50 forecasts of your own, checking each new one for straight and box duplicates.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt loads its platform plugin at run time, so shlibdeps cannot see it; the forms want a
+# Japanese face.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
+include(CPack)
+
+if(BUILD_TESTING AND UNIX AND NOT APPLE)
+  find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
+  find_program(APPSTREAMCLI appstreamcli)
+  set(staging ${PROJECT_BINARY_DIR}/staging)
+  add_test(NAME install_to_staging
+    COMMAND ${CMAKE_COMMAND} --install ${PROJECT_BINARY_DIR} --prefix ${staging})
+  set_tests_properties(install_to_staging PROPERTIES FIXTURES_SETUP staging)
+  if(DESKTOP_FILE_VALIDATE)
+    add_test(NAME desktop_entry_valid
+      COMMAND ${DESKTOP_FILE_VALIDATE} ${staging}/share/applications/${KAZUYOMI_APP_ID}.desktop)
+    set_tests_properties(desktop_entry_valid PROPERTIES FIXTURES_REQUIRED staging)
+  else()
+    message(WARNING "desktop-file-validate not found: the desktop entry is not validated")
+  endif()
+  if(APPSTREAMCLI)
+    add_test(NAME metainfo_valid
+      COMMAND ${APPSTREAMCLI} validate --no-net --explain
+              ${staging}/share/metainfo/${KAZUYOMI_APP_ID}.metainfo.xml)
+    set_tests_properties(metainfo_valid PROPERTIES FIXTURES_REQUIRED staging)
+  else()
+    message(WARNING "appstreamcli not found: the metainfo is not validated")
+  endif()
+endif()
