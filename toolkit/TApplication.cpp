@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace kazuyomi {
 
@@ -90,12 +91,14 @@ void TApplication::HandleException(const std::exception& error)
 {
     // No title of its own: the box shows the application's name. The message may carry what the
     // user typed, so it is never read as markup.
+    const QPointer<QWidget> active = QApplication::activeWindow();
     QMessageBox box(QMessageBox::Critical, QString(),
-                    QString::fromStdString(error.what()) + QLatin1Char('.'), QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    QString::fromStdString(error.what()) + QLatin1Char('.'), QMessageBox::Ok, active);
     box.setObjectName(QStringLiteral("exceptionReport"));
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    // Not every window system hands the activation back by itself.
+    if (active != nullptr && active->isVisible()) active->activateWindow();
 }
 
 }  // namespace kazuyomi
