@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QPixmap>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -52,10 +53,8 @@ void TApplication::Initialize()
 {
     installFontSubstitutes();
     QApplication::setStyle(new VclStyle);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/org.kazuyomi.Kazuyomi-48.png"));
-    icon.addFile(QStringLiteral(":/icons/org.kazuyomi.Kazuyomi-256.png"));
-    QApplication::setWindowIcon(icon);
+    // Named format: Qt need not load every image plugin to find out what the file is.
+    QApplication::setWindowIcon(QPixmap(QStringLiteral(":/icons/org.kazuyomi.Kazuyomi-48.png"), "PNG"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kazuyomi.Kazuyomi"));
     if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
                           QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {

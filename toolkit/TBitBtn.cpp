@@ -1,6 +1,6 @@
 #include "toolkit/TBitBtn.h"
 
-#include <QStyle>
+#include "toolkit/CloseGlyph.h"
 
 namespace kazuyomi {
 
@@ -15,7 +15,7 @@ TBitBtn::TBitBtn(QWidget* parent)
 void TBitBtn::setKind(Kind kind)
 {
     currentKind = kind;
-    setIcon(kind == bkClose ? style()->standardIcon(QStyle::SP_DialogCloseButton) : QIcon());
+    setIcon(kind == bkClose ? closeGlyph() : QIcon());
 }
 
 }  // namespace kazuyomi
