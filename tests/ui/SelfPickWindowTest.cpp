@@ -381,6 +381,8 @@ void SelfPickWindowTest::entriesStopAtTheirLength_data()
 
     QTest::newRow("the forecast takes four characters") << "Edit1" << "12345" << "1234";
     QTest::newRow("the slot number takes two characters") << "Edit2" << "123" << "12";
+    // 😀 needs two UTF-16 units: as a fourth character no half of it is kept.
+    QTest::newRow("no half of a character that does not fit") << "Edit1" << "123😀" << "123";
 }
 
 void SelfPickWindowTest::entriesStopAtTheirLength()
@@ -390,7 +392,11 @@ void SelfPickWindowTest::entriesStopAtTheirLength()
     QFETCH(QString, kept);
 
     QLineEdit* const edit = entry == QLatin1String("Edit1") ? window.Edit1 : window.Edit2;
-    QTest::keyClicks(edit, typed);
+    // One key a character, as an input method hands them over; keyClicks knows Latin-1 only.
+    for (const char32_t character : typed.toUcs4()) {
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&character, 1),
+                            Qt::NoModifier);
+    }
     QCOMPARE(edit->text(), kept);
 }
 
@@ -406,6 +412,11 @@ void SelfPickWindowTest::modifiedFlagFollowsTheUser()
     QTest::mouseClick(window.Button1, Qt::LeftButton);
     QCOMPARE(window.yoso[0]->text(), QStringLiteral(" 1: 123"));
     QVERIFY(!window.Edit1->isModified());
+    // Undoing back to the text the window set is a change of the user's too.
+    QTest::keyClicks(window.Edit1, "4");
+    QTest::keyClick(window.Edit1, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(window.Edit1->text(), QString());
+    QVERIFY(window.Edit1->isModified());
 }
 
 void SelfPickWindowTest::tabWalksTheControls_data()
