@@ -377,12 +377,13 @@ void LifecycleTest::conversionErrorLeavesEveryWindowUsable()
         QCOMPARE(box.text, QStringLiteral("'12a' は整数ではありません."));
         QCOMPARE(box.icon, QMessageBox::Critical);
         QCOMPARE(box.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
-        // It blocks every window while it is up, and stands over the active one, to which the
-        // window system returns when it goes (offscreen has no window manager to do so).
+        // It blocks every window while it is up and stands over the active one, which is
+        // active again once it goes.
         QCOMPARE(box.modality, Qt::ApplicationModal);
         QCOMPARE(box.parent, selfPick.form);
     }
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    QVERIFY(QTest::qWaitForWindowActive(selfPick.form));
     QVERIFY(launcher.form->isVisible());
     QVERIFY(autoPick.form->isVisible());
     QVERIFY(selfPick.form->isVisible());
@@ -393,7 +394,6 @@ void LifecycleTest::conversionErrorLeavesEveryWindowUsable()
 
     // Everything still works: the self-pick window files, the auto-pick window evaluates and
     // the launcher opens windows.
-    QVERIFY(activate(*selfPick.form));
     selfPick.add("456");
     QCOMPARE(selfPick.yoso[1]->text(), QStringLiteral(" 2: 456"));
     autoPick.evaluate("1234", "5678", "9012");
