@@ -3,10 +3,9 @@
 #include "toolkit/VclStyle.h"
 
 #include <QFont>
-#include <QIcon>
-#include <QPixmap>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPointer>
 
 namespace kazuyomi {
@@ -19,10 +18,10 @@ TApplication* current = nullptr;
 void installFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
-                               {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"),
-                                QStringLiteral("TakaoPGothic"), QStringLiteral("Source Han Sans JP"),
-                                QStringLiteral("Hiragino Sans")});
+                               {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
+                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
+                                QStringLiteral("Source Han Sans JP"), QStringLiteral("Hiragino Sans"),
+                                QStringLiteral("MS PGothic")});
     QFont::insertSubstitutions(QStringLiteral("Lucida Console"),
                                {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
                                 QStringLiteral("Noto Sans Mono"), QStringLiteral("Menlo"),
