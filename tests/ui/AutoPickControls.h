@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LauncherControls.h"
 #include "WindowDriver.h"
 
 #include <QLabel>
@@ -21,6 +22,12 @@ struct AutoPickControls {
     QPushButton* BitBtn1 = nullptr;      // 閉じる
     std::array<QLabel*, 10> points{};    // point_00 .. point_09
     std::array<QLabel*, 35> kai{};       // kai_01 .. kai_35
+
+    // Opens a new window from the launcher; true when it opened one with every control.
+    bool openFrom(const LauncherControls& launcher)
+    {
+        return bind(openToolWindow(*launcher.Button1, QStringLiteral("Omakase2")));
+    }
 
     // True when the window has every control.
     bool bind(QWidget* window)

@@ -59,7 +59,6 @@ private slots:
     void escapeKeepsTheWindowOpen();
 
 private:
-    bool openAutoPick(AutoPickControls& window);
 
     LauncherControls launcher;
     AutoPickControls window;
@@ -77,20 +76,13 @@ void AutoPickWindowTest::initTestCase()
 void AutoPickWindowTest::init()
 {
     QVERIFY(activate(*launcher.form));
-    QVERIFY(openAutoPick(window));
+    QVERIFY(window.openFrom(launcher));
     QVERIFY(QTest::qWaitForWindowActive(window.form));
 }
 
 void AutoPickWindowTest::cleanup()
 {
     closeToolWindows();
-}
-
-bool AutoPickWindowTest::openAutoPick(AutoPickControls& opened)
-{
-    TForm* const form = clickForNewForm(*launcher.Button1);
-    return form != nullptr && form->objectName() == QLatin1String("Omakase2") && form->isVisible() &&
-           opened.bind(form);
 }
 
 void AutoPickWindowTest::newWindowShowsItsDesign()
@@ -196,7 +188,7 @@ void AutoPickWindowTest::evaluatingAgainReplacesEveryLabel()
     // Other draws: the 45 labels read exactly as in a window that never saw the first ones.
     window.evaluate("9999", "9999", "9999");
     AutoPickControls unused;
-    QVERIFY(openAutoPick(unused));
+    QVERIFY(unused.openFrom(launcher));
     unused.evaluate("9999", "9999", "9999");
     QCOMPARE(window.pointTexts(), unused.pointTexts());
     QCOMPARE(window.suggestionTexts(), unused.suggestionTexts());

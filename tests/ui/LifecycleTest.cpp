@@ -65,9 +65,6 @@ private:
     // closing it only hides it.
     TForm* freshLauncher();
 
-    bool openAutoPick(AutoPickControls& window);
-    bool openSelfPick(SelfPickControls& window);
-
     LauncherControls launcher;
 };
 
@@ -97,20 +94,6 @@ TForm* LifecycleTest::freshLauncher()
     TForm1* const form = TApplication::instance()->CreateForm<TForm1>();
     form->Show();
     return QTest::qWaitForWindowActive(form) ? form : nullptr;
-}
-
-bool LifecycleTest::openAutoPick(AutoPickControls& window)
-{
-    TForm* const form = clickForNewForm(*launcher.Button1);
-    return form != nullptr && form->objectName() == QLatin1String("Omakase2") && form->isVisible() &&
-           window.bind(form);
-}
-
-bool LifecycleTest::openSelfPick(SelfPickControls& window)
-{
-    TForm* const form = clickForNewForm(*launcher.Button2);
-    return form != nullptr && form->objectName() == QLatin1String("Jiriki2") && form->isVisible() &&
-           window.bind(form);
 }
 
 void LifecycleTest::launcherShowsItsDesign()
@@ -186,9 +169,9 @@ void LifecycleTest::tabWalksTheLauncherButtons()
 void LifecycleTest::escapeClosesNoWindow()
 {
     AutoPickControls autoPick;
-    QVERIFY(openAutoPick(autoPick));
+    QVERIFY(autoPick.openFrom(launcher));
     SelfPickControls selfPick;
-    QVERIFY(openSelfPick(selfPick));
+    QVERIFY(selfPick.openFrom(launcher));
     const std::size_t windows = TApplication::instance()->Forms().size();
 
     for (QWidget* window : {launcher.form, autoPick.form, selfPick.form}) {
@@ -206,7 +189,7 @@ void LifecycleTest::escapeClosesNoWindow()
 void LifecycleTest::autoPickWindowsStayIndependent()
 {
     std::array<AutoPickControls, 3> windows;
-    for (AutoPickControls& window : windows) QVERIFY(openAutoPick(window));
+    for (AutoPickControls& window : windows) QVERIFY(window.openFrom(launcher));
     QVERIFY(windows[0].form != windows[1].form && windows[1].form != windows[2].form &&
             windows[0].form != windows[2].form);
     for (const AutoPickControls& window : windows) QVERIFY(window.form->isVisible());
@@ -233,9 +216,9 @@ void LifecycleTest::autoPickWindowsStayIndependent()
 void LifecycleTest::selfPickWindowsKeepSeparateLists()
 {
     SelfPickControls first;
-    QVERIFY(openSelfPick(first));
+    QVERIFY(first.openFrom(launcher));
     SelfPickControls second;
-    QVERIFY(openSelfPick(second));
+    QVERIFY(second.openFrom(launcher));
     QVERIFY(first.form != second.form);
 
     first.add("123");
@@ -313,13 +296,13 @@ void LifecycleTest::closedToolWindowIsNotReused()
 
     if (tool == QLatin1String("Omakase2")) {
         AutoPickControls closed;
-        QVERIFY(openAutoPick(closed));
+        QVERIFY(closed.openFrom(launcher));
         closed.evaluate("1234", "5678", "9012");
         QTest::mouseClick(closed.BitBtn1, Qt::LeftButton);
         QVERIFY(!closed.form->isVisible());
 
         AutoPickControls next;
-        QVERIFY(openAutoPick(next));
+        QVERIFY(next.openFrom(launcher));
         QVERIFY(next.form != closed.form);
         QVERIFY(!closed.form->isVisible());
         QCOMPARE(next.pointTexts(), designPoints);
@@ -329,7 +312,7 @@ void LifecycleTest::closedToolWindowIsNotReused()
         QCOMPARE(closed.points[6]->text(), QStringLiteral("575"));
     } else {
         SelfPickControls closed;
-        QVERIFY(openSelfPick(closed));
+        QVERIFY(closed.openFrom(launcher));
         closed.add("123");
         closed.add("4567");
         closed.add("321");
@@ -338,7 +321,7 @@ void LifecycleTest::closedToolWindowIsNotReused()
         QVERIFY(!closed.form->isVisible());
 
         SelfPickControls next;
-        QVERIFY(openSelfPick(next));
+        QVERIFY(next.openFrom(launcher));
         QVERIFY(next.form != closed.form);
         QVERIFY(!closed.form->isVisible());
         QCOMPARE(next.slotTexts(), SelfPickControls::emptySlotTexts());
@@ -356,9 +339,9 @@ void LifecycleTest::closedToolWindowIsNotReused()
 void LifecycleTest::conversionErrorLeavesEveryWindowUsable()
 {
     AutoPickControls autoPick;
-    QVERIFY(openAutoPick(autoPick));
+    QVERIFY(autoPick.openFrom(launcher));
     SelfPickControls selfPick;
-    QVERIFY(openSelfPick(selfPick));
+    QVERIFY(selfPick.openFrom(launcher));
     QVERIFY(QTest::qWaitForWindowActive(selfPick.form));
 
     // A box warning first, so the reset that 追加＞＞ does before converting shows.
@@ -399,9 +382,9 @@ void LifecycleTest::conversionErrorLeavesEveryWindowUsable()
     autoPick.evaluate("1234", "5678", "9012");
     QCOMPARE(autoPick.points[6]->text(), QStringLiteral("575"));
     AutoPickControls another;
-    QVERIFY(openAutoPick(another));
+    QVERIFY(another.openFrom(launcher));
     SelfPickControls yetAnother;
-    QVERIFY(openSelfPick(yetAnother));
+    QVERIFY(yetAnother.openFrom(launcher));
 }
 
 int main(int argc, char* argv[])

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LauncherControls.h"
 #include "WindowDriver.h"
 
 #include <QLabel>
@@ -24,6 +25,12 @@ struct SelfPickControls {
     QPushButton* soredemo = nullptr; // それでも追加
     QLabel* dspResult = nullptr;
     std::array<QLabel*, 50> yoso{}; // yoso1 .. yoso50
+
+    // Opens a new window from the launcher; true when it opened one with every control.
+    bool openFrom(const LauncherControls& launcher)
+    {
+        return bind(openToolWindow(*launcher.Button2, QStringLiteral("Jiriki2")));
+    }
 
     // True when the window has every control.
     bool bind(QWidget* window)

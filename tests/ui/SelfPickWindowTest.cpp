@@ -68,7 +68,6 @@ private slots:
     void escapeKeepsTheWindowOpen();
 
 private:
-    bool openSelfPick(SelfPickControls& window);
 
     LauncherControls launcher;
     SelfPickControls window;
@@ -86,20 +85,13 @@ void SelfPickWindowTest::initTestCase()
 void SelfPickWindowTest::init()
 {
     QVERIFY(activate(*launcher.form));
-    QVERIFY(openSelfPick(window));
+    QVERIFY(window.openFrom(launcher));
     QVERIFY(QTest::qWaitForWindowActive(window.form));
 }
 
 void SelfPickWindowTest::cleanup()
 {
     closeToolWindows();
-}
-
-bool SelfPickWindowTest::openSelfPick(SelfPickControls& opened)
-{
-    TForm* const form = clickForNewForm(*launcher.Button2);
-    return form != nullptr && form->objectName() == QLatin1String("Jiriki2") && form->isVisible() &&
-           opened.bind(form);
 }
 
 void SelfPickWindowTest::newWindowShowsItsDesign()

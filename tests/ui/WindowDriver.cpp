@@ -19,6 +19,12 @@ TForm* clickForNewForm(QAbstractButton& button)
     return forms.back().get();
 }
 
+QWidget* openToolWindow(QAbstractButton& launcherButton, const QString& formName)
+{
+    QWidget* const form = clickForNewForm(launcherButton);
+    return form != nullptr && form->objectName() == formName && form->isVisible() ? form : nullptr;
+}
+
 bool activate(QWidget& window)
 {
     window.activateWindow();

@@ -18,6 +18,10 @@ namespace kazuyomi::uitest {
 // or more than one.
 TForm* clickForNewForm(QAbstractButton& button);
 
+// Clicks the launcher's button and gives the one visible window named formName that it made, or
+// nullptr.
+QWidget* openToolWindow(QAbstractButton& launcherButton, const QString& formName);
+
 // Activates the window and waits until it is the active window.
 [[nodiscard]] bool activate(QWidget& window);
 
