@@ -59,7 +59,6 @@ private slots:
     void escapeKeepsTheWindowOpen();
 
 private:
-
     LauncherControls launcher;
     AutoPickControls window;
 };

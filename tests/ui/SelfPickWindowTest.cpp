@@ -68,7 +68,6 @@ private slots:
     void escapeKeepsTheWindowOpen();
 
 private:
-
     LauncherControls launcher;
     SelfPickControls window;
 };
