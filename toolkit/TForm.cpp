@@ -99,12 +99,15 @@ bool TForm::event(QEvent* event)
     return QWidget::event(event);
 }
 
+// Once only, when the frame first becomes known: later the frame changes as the window is
+// maximised or restored, and the size is then the user's or the window system's.
 void TForm::fitOuterSize()
 {
-    if (!isWindow() || outerSize.isEmpty()) return;
+    if (frameFitted || !isWindow() || outerSize.isEmpty()) return;
+    if (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen | Qt::WindowMinimized)) return;
     const QSize frame = frameGeometry().size() - size();
-    if (frame == fittedFrame) return;
-    fittedFrame = frame;
+    if (frame.isNull()) return;
+    frameFitted = true;
     resize(outerSize - frame);
 }
 

@@ -34,7 +34,7 @@ private:
 
     Position position;
     QSize outerSize;
-    QSize fittedFrame;
+    bool frameFitted = false;
     bool shownBefore = false;
 };
 
