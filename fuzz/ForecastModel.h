@@ -78,11 +78,6 @@ public:
             expected.refused = true;
             return expected;
         }
-        // The empty value is never filed: it would show a forecast that the slot does not hold.
-        if (*value == empty) {
-            expected.outcome = {resultStraight, false, false};
-            return expected;
-        }
         const int32_t entryKind = kindOf(entry);
         for (int32_t slot = 1; slot <= 50; ++slot) {
             if (number[at(slot)] == *value && kind[at(slot)] == entryKind) {
@@ -110,10 +105,6 @@ public:
         const std::optional<int32_t> value = referenceWholeNumber(entry);
         if (!value) {
             expected.refused = true;
-            return expected;
-        }
-        if (*value == empty) {
-            expected.outcome = {resultStraight, false, false};
             return expected;
         }
         return file(expected, *value, kindOf(entry), {});
@@ -163,12 +154,17 @@ private:
         return key;
     }
 
-    // The lowest empty slot takes the forecast; `full` is the outcome when there is none.
+    // The lowest empty slot takes the forecast; `full` is the outcome when there is none. The
+    // empty value is never stored: it would show a forecast that the slot does not hold.
     KAZUYOMI_FUZZ_CHECK Expected file(Expected expected, int32_t value, int32_t forecastKind,
                                       const AddOutcome& full)
     {
         for (int32_t slot = 1; slot <= 50; ++slot) {
             if (number[at(slot)] != empty) continue;
+            if (value == empty) {
+                expected.outcome = {resultStraight, false, false};
+                return expected;
+            }
             number[at(slot)] = value;
             kind[at(slot)] = static_cast<uint8_t>(forecastKind);
             shown[at(slot)] = slotText(slot, value, forecastKind);

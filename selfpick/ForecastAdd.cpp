@@ -40,11 +40,11 @@ int32_t firstEmptySlot(const ForecastList& list)
 }
 
 // The empty value stands in every empty slot, whatever kind it has: filing it would show a
-// forecast that the list does not hold, and the next add would write over it.
-bool isEmptyValue(int32_t number) { return number == ForecastList::empty; }
-
+// forecast that the list does not hold, and the next add would write over it. It is refused here,
+// where it would be stored, so that every check before this answers for it as for any number.
 AddOutcome file(ForecastList& list, int32_t slot, int32_t number, int32_t kind)
 {
+    if (number == ForecastList::empty) return {resultStraight, false, false};
     list.dspYoso(slot, number, kind);
     list.yosoNum[static_cast<std::size_t>(slot)] = number;
     list.yosoKind[static_cast<std::size_t>(slot)] = static_cast<uint8_t>(kind);
@@ -68,7 +68,6 @@ AddOutcome addYoso(ForecastList& list, std::string_view entry)
 
     const int32_t number = StrToInt(entry);
     const int32_t kind = kindOf(entry);
-    if (isEmptyValue(number)) return {resultStraight, false, false};
 
     for (int32_t slot = ForecastList::firstSlot; slot <= ForecastList::lastSlot; ++slot) {
         const auto at = static_cast<std::size_t>(slot);
@@ -96,7 +95,6 @@ AddOutcome addSoredemo(ForecastList& list, std::string_view entry, bool modified
 
     const int32_t number = StrToInt(entry);
     const int32_t kind = kindOf(entry);
-    if (isEmptyValue(number)) return {resultStraight, false, false};
 
     const int32_t slot = firstEmptySlot(list);
     if (slot == 0) return {};

@@ -78,12 +78,21 @@ struct Filed {
 };
 
 // A list holding the given forecasts from slot 1 on; a full one has the rest filled with the
-// three-digit forecasts 100 + slot.
+// three-digit forecasts 100 + slot. A listed empty value is a slot emptied by a delete after it
+// held a forecast of that kind.
 void prepare(RecordingList& recorded, const std::vector<Forecast>& listed, bool full)
 {
     recorded.list.initYoso();
     int32_t slot = 1;
-    for (const Forecast& forecast : listed) recorded.store(slot++, forecast.number, forecast.kind);
+    for (const Forecast& forecast : listed) {
+        if (forecast.number == ForecastList::empty) {
+            recorded.store(slot, 1000, forecast.kind);
+            ASSERT_TRUE(recorded.list.delYoso(std::to_string(slot)));
+        } else {
+            recorded.store(slot, forecast.number, forecast.kind);
+        }
+        ++slot;
+    }
     for (; full && slot <= 50; ++slot) recorded.store(slot, 100 + slot, 0);
     recorded.calls.clear();
 }
@@ -162,12 +171,19 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, Adding,
         AddCase{"SignedFourCharactersAreFourDigitKind", fresh, false, Add::Checked, "+123", false, filed,
                 Filed{1, 123, 1, " 1: 0123"}},
         AddCase{"MinusOneEqualsTheEmptyValue", fresh, false, Add::Checked, "-01", false, straight, {}},
-        // The empty value cannot be filed: it would show a forecast the list does not hold.
-        AddCase{"FourDigitEmptyValueIsAStraightDuplicate", fresh, false, Add::Checked, "-001", false,
-                straight, {}},
+        // The empty value cannot be filed: it would show a forecast the list does not hold. It is
+        // refused only where it would be stored, so every check before that answers as usual.
+        AddCase{"FourDigitEmptyValueIsRefusedWhereItWouldBeFiled", fresh, false, Add::Checked, "-001",
+                false, straight, {}},
         AddCase{"AnywayRefusesTheEmptyValue", fresh, false, Add::Anyway, "-1", true, straight, {}},
-        AddCase{"AnywayRefusesTheEmptyValueOnFullList", fresh, true, Add::Anyway, "-01", true, straight,
-                {}},
+        AddCase{"EmptyValueOnFullListIsABoxOfSlotZero", fresh, true, Add::Checked, "-01", false, box, {}},
+        // Slot 1 is empty but last held a four-digit forecast, so no straight duplicate of «-01».
+        AddCase{"EmptyValueBesideFourDigitEmptySlotIsABoxOfSlotZero", {{-1, 1}}, true, Add::Checked,
+                "-01", false, box, {}},
+        AddCase{"FourDigitEmptyValueOnFullListFindsNoEmptySlot", fresh, true, Add::Checked, "-001", false,
+                noEmptySlot, {}},
+        AddCase{"AnywayEmptyValueOnFullListChangesNothing", fresh, true, Add::Anyway, "-01", true,
+                anywayNoEmptySlot, {}},
         AddCase{"BoxOfTheEmptyValueWarnsOnFullList", fresh, true, Add::Checked, "-10", false, box, {}},
         AddCase{"BoxDuplicateWarnsOnFullList", fresh, true, Add::Checked, "201", false, box, {}},
         AddCase{"AnywayFilesStraightDuplicate", holding123, false, Add::Anyway, "123", true, filed,

@@ -20,6 +20,7 @@ public:
         TooShort,
         StraightDuplicate,
         EmptyValue, // -1 stands in every empty slot, so it is refused like a straight duplicate
+                    // where it would be filed
         BoxWarning,
         NoEmptySlot,
         ConversionError,
@@ -62,10 +63,6 @@ public:
         if (!value) return Outcome::ConversionError;
         const int32_t n = *value;
         const int k = kindOf(entry);
-        if (n == empty) {
-            result = straightError;
-            return Outcome::EmptyValue;
-        }
         for (int slot = 1; slot <= 50; ++slot) {
             if (number[slot] == n && kind[slot] == k) {
                 result = straightError;
@@ -82,6 +79,10 @@ public:
         }
         const int slot = firstEmptySlot();
         if (slot == 0) return Outcome::NoEmptySlot;
+        if (n == empty) {
+            result = straightError;
+            return Outcome::EmptyValue;
+        }
         number[slot] = n;
         kind[slot] = k;
         return Outcome::Filed;
@@ -97,13 +98,13 @@ public:
         }
         const std::optional<int32_t> value = wholeNumber(entry);
         if (!value) return Outcome::AnywayConversionError;
+        const int slot = firstEmptySlot();
+        if (slot == 0) return Outcome::AnywayNoEmptySlot;
         if (*value == empty) {
             result = straightError;
             soredemo = false;
             return Outcome::AnywayEmptyValue;
         }
-        const int slot = firstEmptySlot();
-        if (slot == 0) return Outcome::AnywayNoEmptySlot;
         number[slot] = *value;
         kind[slot] = kindOf(entry);
         result = emptyResult;
