@@ -1,4 +1,5 @@
-# Install rules, the Debian package, and the validation of the installed desktop files.
+# Install rules, the packages (Debian's in Debian.cmake), and the validation of the installed
+# desktop files.
 
 set(KAZUYOMI_APP_ID org.kazuyomi.Kazuyomi)
 
@@ -25,17 +26,10 @@ set(CPACK_PACKAGE_NAME kazuyomi)
 set(CPACK_PACKAGE_VENDOR "The Kazuyomi developers")
 set(CPACK_PACKAGE_CONTACT "The Kazuyomi developers <developers@kazuyomi.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numbers lottery helper: digit scores and your own forecasts")
-set(CPACK_PACKAGE_DESCRIPTION
-  "カズヨミ scores the ten digits from the last three Numbers 4 draws and suggests 35 numbers,\nand keeps up to 50 forecasts of your own, checking each new one for straight and box duplicates.")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its platform plugin at run time, so shlibdeps cannot see it; the forms want a
-# Japanese face.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, fonts-dejavu-core")
+if(UNIX AND NOT APPLE)
+  include(${CMAKE_CURRENT_LIST_DIR}/Debian.cmake)
+endif()
 include(CPack)
 
 if(BUILD_TESTING AND UNIX AND NOT APPLE)
