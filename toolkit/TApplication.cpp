@@ -30,8 +30,10 @@ void installFontSubstitutes()
 
 }  // namespace
 
-TApplication::TApplication(int& argc, char** argv)
-    : application(argc, argv)
+TApplication::TApplication(int argc, char** argv)
+    : programName(argc > 0 && argv != nullptr && argv[0] != nullptr ? argv[0] : "kazuyomi"),
+      qtArgv{programName.data(), nullptr},
+      application(qtArgc, qtArgv.data())
 {
     current = this;
     // Only the main window ends the program; closing the last visible tool window does not.

@@ -5,9 +5,11 @@
 #include <QApplication>
 #include <QTranslator>
 
+#include <array>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -18,7 +20,8 @@ namespace kazuyomi {
 // made when it goes.
 class TApplication {
 public:
-    TApplication(int& argc, char** argv);
+    // Only argv[0], the program's name, is used: the program reads no command line.
+    TApplication(int argc, char** argv);
     ~TApplication();
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;
@@ -54,6 +57,12 @@ public:
 private:
     void adopt(std::unique_ptr<TForm> form);
 
+    // Qt would take its own options (-reverse, -qwindowtitle, -stylesheet=FILE, -platform ...)
+    // from the arguments it is given, so it is given the program's name alone. QApplication keeps
+    // a reference to the count and the vector, so both live as long as it does.
+    std::string programName;
+    int qtArgc = 1;
+    std::array<char*, 2> qtArgv{};
     QApplication application;
     QTranslator qtTranslator;
     std::vector<std::unique_ptr<TForm>> forms;
