@@ -2,6 +2,8 @@
 
 #include "toolkit/CloseGlyph.h"
 
+#include <QEvent>
+
 namespace kazuyomi {
 
 TBitBtn::TBitBtn(QWidget* parent)
@@ -15,7 +17,19 @@ TBitBtn::TBitBtn(QWidget* parent)
 void TBitBtn::setKind(Kind kind)
 {
     currentKind = kind;
-    setIcon(kind == bkClose ? closeGlyph() : QIcon());
+    updatePicture();
+}
+
+// The picture is drawn in the button's text colour, so it follows the desktop's palette.
+void TBitBtn::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange && currentKind == bkClose) updatePicture();
+    QPushButton::changeEvent(event);
+}
+
+void TBitBtn::updatePicture()
+{
+    setIcon(currentKind == bkClose ? closeGlyph(palette()) : QIcon());
 }
 
 }  // namespace kazuyomi

@@ -18,7 +18,12 @@ public:
     Kind kind() const { return currentKind; }
     void setKind(Kind kind);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void updatePicture();
+
     Kind currentKind = bkCustom;
 };
 
