@@ -1,5 +1,6 @@
 #include "toolkit/TForm.h"
 
+#include "toolkit/DesignedTextColors.h"
 #include "toolkit/TApplication.h"
 
 #include <QCloseEvent>
@@ -26,14 +27,11 @@ void applyFontHeight(QWidget& widget)
     widget.setFont(font);
 }
 
-void applyFontColor(QWidget& widget)
+void applyFontColor(QWidget& widget, DesignedTextColors& colors)
 {
     const QVariant color = widget.property(fontColorProperty);
     if (!color.isValid()) return;
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, color.value<QColor>());
-    palette.setColor(QPalette::Text, color.value<QColor>());
-    widget.setPalette(palette);
+    colors.add(widget, color.value<QColor>());
 }
 
 }  // namespace
@@ -48,14 +46,15 @@ void TForm::applyDesign()
 {
     outerSize = size();
 
+    auto* const colors = new DesignedTextColors(*this);
     // Parents come before their children here, so a child's own height overrides the
     // inherited one.
     applyFontHeight(*this);
-    applyFontColor(*this);
+    applyFontColor(*this, *colors);
     const auto children = findChildren<QWidget*>();
     for (QWidget* child : children) {
         applyFontHeight(*child);
-        applyFontColor(*child);
+        applyFontColor(*child, *colors);
     }
 
     for (QWidget* child : children) {
