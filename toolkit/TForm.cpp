@@ -66,6 +66,9 @@ void TForm::applyDesign()
             // Enter presses the focused button; outside a dialog this makes no button the
             // window's default.
             button->setAutoDefault(true);
+            // Tab reaches the buttons in the designed order on every platform; macOS would
+            // otherwise skip them unless full keyboard access is on.
+            button->setFocusPolicy(Qt::StrongFocus);
         }
     }
 }
