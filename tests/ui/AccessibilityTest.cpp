@@ -1,5 +1,6 @@
 // What a screen reader hears and what the keyboard reaches: every control has an accessible name,
-// and Tab alone gets to every entry and button that is enabled.
+// and Tab alone gets to every entry and button that is enabled, also on a platform whose buttons
+// would take Tab only at the user's request.
 
 #include "WindowDriver.h"
 #include "WindowTestMain.h"
@@ -8,15 +9,20 @@
 #include "selfpick/Unit5.h"
 #include "shell/Unit1.h"
 #include "toolkit/TApplication.h"
+#include "toolkit/VclStyle.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
+#include <QStyleHints>
 #include <QTest>
+
+#include <memory>
 
 using namespace kazuyomi;
 using namespace kazuyomi::uitest;
@@ -34,6 +40,70 @@ QWidget* formNamed(const QString& name)
     for (const auto& form : TApplication::instance()->Forms()) {
         if (form->objectName() == name) return form.get();
     }
+    return nullptr;
+}
+
+// The entries and buttons that can be used now.
+QSet<QString> enabledControls(QWidget& window)
+{
+    QSet<QString> names;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const bool operable = qobject_cast<QLineEdit*>(control) != nullptr ||
+                              qobject_cast<QAbstractButton*>(control) != nullptr;
+        if (operable && control->isEnabled()) names.insert(control->objectName());
+    }
+    return names;
+}
+
+// Every control that the focus visits while Tab is pressed twice as often as there are controls.
+QSet<QString> reachedByTab(QWidget& window, int controls)
+{
+    QSet<QString> reached;
+    for (int press = 0; press < 2 * controls; ++press) {
+        reached.insert(focusName());
+        pressKey(window, Qt::Key_Tab);
+    }
+    return reached;
+}
+
+// The platform style, but buttons are made taking the focus by Tab alone, as macOS makes them.
+class ButtonsTabOnlyStyle : public VclStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* data) const override
+    {
+        if (hint == SH_Button_FocusPolicy) return Qt::TabFocus;
+        return VclStyle::styleHint(hint, option, widget, data);
+    }
+};
+
+// While it lives, the application behaves like macOS without full keyboard access: buttons are
+// made with Tab focus alone, and Tab moves only between controls that a click also focuses.
+class MacWithoutKeyboardAccess {
+public:
+    MacWithoutKeyboardAccess()
+        : tabBehavior(QGuiApplication::styleHints()->tabFocusBehavior())
+    {
+        QApplication::setStyle(new ButtonsTabOnlyStyle);
+        QGuiApplication::styleHints()->setTabFocusBehavior(Qt::TabFocusTextControls);
+    }
+    ~MacWithoutKeyboardAccess()
+    {
+        QGuiApplication::styleHints()->setTabFocusBehavior(tabBehavior);
+        QApplication::setStyle(new VclStyle);
+    }
+    MacWithoutKeyboardAccess(const MacWithoutKeyboardAccess&) = delete;
+    MacWithoutKeyboardAccess& operator=(const MacWithoutKeyboardAccess&) = delete;
+
+private:
+    Qt::TabFocusBehavior tabBehavior;
+};
+
+std::unique_ptr<TForm> makeForm(const QString& name)
+{
+    if (name == QLatin1String("Form1")) return std::make_unique<TForm1>();
+    if (name == QLatin1String("Omakase2")) return std::make_unique<TOmakase2>();
+    if (name == QLatin1String("Jiriki2")) return std::make_unique<TJiriki2>();
     return nullptr;
 }
 
@@ -56,6 +126,8 @@ private slots:
     void controlsSayWhatTheyAre();
     void tabReachesEveryEnabledControl_data();
     void tabReachesEveryEnabledControl();
+    void buttonsTakeTabWhereThePlatformWouldNot_data();
+    void buttonsTakeTabWhereThePlatformWouldNot();
 };
 
 void AccessibilityTest::initTestCase()
@@ -135,18 +207,33 @@ void AccessibilityTest::tabReachesEveryEnabledControl()
     QVERIFY(window != nullptr);
     QVERIFY(activate(*window));
 
-    QSet<QString> wanted;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        const bool operable = qobject_cast<QLineEdit*>(control) != nullptr ||
-                              qobject_cast<QAbstractButton*>(control) != nullptr;
-        if (operable && control->isEnabled()) wanted.insert(control->objectName());
+    const QSet<QString> wanted = enabledControls(*window);
+    QCOMPARE(reachedByTab(*window, int(wanted.size())), wanted);
+}
+
+void AccessibilityTest::buttonsTakeTabWhereThePlatformWouldNot_data()
+{
+    everyControlHasAName_data();
+}
+
+// A window made there still has every button on the Tab path, by the buttons' own policy.
+void AccessibilityTest::buttonsTakeTabWhereThePlatformWouldNot()
+{
+    QFETCH(QString, form);
+    const MacWithoutKeyboardAccess platform;
+    const std::unique_ptr<TForm> window = makeForm(form);
+    QVERIFY(window != nullptr);
+
+    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+    QVERIFY(!buttons.isEmpty());
+    for (QAbstractButton* button : buttons) {
+        QVERIFY2((button->focusPolicy() & Qt::StrongFocus) == Qt::StrongFocus, qPrintable(button->objectName()));
     }
-    QSet<QString> reached;
-    for (int press = 0; press < 2 * wanted.size(); ++press) {
-        reached.insert(focusName());
-        pressKey(*window, Qt::Key_Tab);
-    }
-    QCOMPARE(reached, wanted);
+
+    window->Show();
+    QVERIFY(activate(*window));
+    const QSet<QString> wanted = enabledControls(*window);
+    QCOMPARE(reachedByTab(*window, int(wanted.size())), wanted);
 }
 
 int main(int argc, char** argv)
