@@ -1,6 +1,7 @@
 // What a screen reader hears and what the keyboard reaches: every control has an accessible name,
-// and Tab alone gets to every entry and button that is enabled, also on a platform whose buttons
-// would take Tab only at the user's request.
+// a box reads its controls in an order that makes sense and leaves its bullets out, and Tab alone
+// gets to every entry and button that is enabled, also on a platform whose buttons would take Tab
+// only at the user's request.
 
 #include "WindowDriver.h"
 #include "WindowTestMain.h"
@@ -19,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSet>
+#include <QStringList>
 #include <QStyleHints>
 #include <QTest>
 
@@ -41,6 +43,15 @@ QWidget* formNamed(const QString& name)
         if (form->objectName() == name) return form.get();
     }
     return nullptr;
+}
+
+QStringList numbered(const QString& pattern, int first, int last, int width = 0)
+{
+    QStringList names;
+    for (int number = first; number <= last; ++number) {
+        names.append(pattern.arg(number, width, 10, QLatin1Char('0')));
+    }
+    return names;
 }
 
 // The entries and buttons that can be used now.
@@ -124,6 +135,8 @@ private slots:
     void everyControlHasAName();
     void controlsSayWhatTheyAre_data();
     void controlsSayWhatTheyAre();
+    void boxesReadInOrderWithoutBullets_data();
+    void boxesReadInOrderWithoutBullets();
     void tabReachesEveryEnabledControl_data();
     void tabReachesEveryEnabledControl();
     void buttonsTakeTabWhereThePlatformWouldNot_data();
@@ -193,6 +206,58 @@ void AccessibilityTest::controlsSayWhatTheyAre()
     QWidget* const widget = window->findChild<QWidget*>(control);
     QVERIFY(widget != nullptr);
     QCOMPARE(accessibleName(widget), name);
+}
+
+void AccessibilityTest::boxesReadInOrderWithoutBullets_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("read");
+
+    const QStringList captions{"Label43", "Label46", "Label47", "Label48", "Label49",
+                               "Label50", "Label51", "Label52", "Label53", "Label54"};
+    const QStringList units{"Label45", "Label64", "Label65", "Label66", "Label67",
+                            "Label68", "Label69", "Label70", "Label71", "Label72"};
+    QStringList scoreRow;
+    for (int digit = 0; digit < 10; ++digit) {
+        scoreRow << captions[digit] << QStringLiteral("point_%1").arg(digit, 2, 10, QLatin1Char('0'))
+                 << units[digit];
+    }
+    QTest::newRow("each score between its caption and its unit") << "Omakase2" << "GroupBox4" << scoreRow;
+    QTest::newRow("suggestions in label order, no bullets")
+        << "Omakase2" << "GroupBox2" << numbered(QStringLiteral("kai_%1"), 1, 35, 2);
+    QTest::newRow("slots in order") << "Jiriki2" << "GroupBox2" << numbered(QStringLiteral("yoso%1"), 1, 50);
+    QTest::newRow("entry rows without their bullets")
+        << "Jiriki2" << "GroupBox1"
+        << QStringList{"Edit1", "Edit2", "Button1", "sakujo", "BitBtn1", "soredemo", "dspResult", "Label53",
+                       "Label54"};
+}
+
+// Read as a screen reader walks the tree: the box's children in turn, each knowing its place.
+void AccessibilityTest::boxesReadInOrderWithoutBullets()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, box);
+    QFETCH(QStringList, read);
+    QWidget* const window = formNamed(form);
+    QVERIFY(window != nullptr);
+    auto* const groupBox = window->findChild<QGroupBox*>(box);
+    QVERIFY(groupBox != nullptr);
+    QAccessibleInterface* const accessible = QAccessible::queryAccessibleInterface(groupBox);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Grouping);
+
+    QStringList names;
+    for (int index = 0; index < accessible->childCount(); ++index) {
+        QAccessibleInterface* const child = accessible->child(index);
+        QVERIFY(child != nullptr);
+        QCOMPARE(accessible->indexOfChild(child), index);
+        QCOMPARE(child->parent(), accessible);
+        QVERIFY2(!child->text(QAccessible::Name).contains(QStringLiteral("・")),
+                 qPrintable(child->object()->objectName()));
+        names.append(child->object()->objectName());
+    }
+    QCOMPARE(names, read);
 }
 
 void AccessibilityTest::tabReachesEveryEnabledControl_data()
