@@ -65,10 +65,7 @@ private:
 
 void AutoPickWindowTest::initTestCase()
 {
-    TForm1* const form = TApplication::instance()->CreateForm<TForm1>();
-    QVERIFY(launcher.bind(form));
-    form->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(launcher.start());
 }
 
 // Every test starts from a window just opened by the launcher and active.

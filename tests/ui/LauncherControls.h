@@ -1,6 +1,10 @@
 #pragma once
 
+#include "shell/Unit1.h"
+#include "toolkit/TApplication.h"
+
 #include <QPushButton>
+#include <QTest>
 #include <QWidget>
 
 namespace kazuyomi::uitest {
@@ -11,6 +15,15 @@ struct LauncherControls {
     QPushButton* Button1 = nullptr; // おまかせナンバーズ
     QPushButton* Button2 = nullptr; // 自力でナンバーズ
     QPushButton* BitBtn1 = nullptr; // さよならナンバーズ
+
+    // Makes the launcher through the application, as the program does, shows it and binds it;
+    // true once it is the active window.
+    bool start()
+    {
+        TForm1* const launcher = TApplication::instance()->CreateForm<TForm1>();
+        launcher->Show();
+        return bind(launcher) && QTest::qWaitForWindowActive(launcher);
+    }
 
     // True when the window has every control.
     bool bind(QWidget* window)

@@ -70,12 +70,8 @@ private:
 
 void LifecycleTest::initTestCase()
 {
-    TApplication& application = *TApplication::instance();
-    TForm1* const form = application.CreateForm<TForm1>();
-    QCOMPARE(application.MainForm(), form);
-    QVERIFY(launcher.bind(form));
-    form->Show();
-    QVERIFY(QTest::qWaitForWindowActive(form));
+    QVERIFY(launcher.start());
+    QCOMPARE(TApplication::instance()->MainForm(), launcher.form);
     QCOMPARE(focusName(), QStringLiteral("Button1"));
 }
 

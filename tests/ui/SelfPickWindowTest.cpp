@@ -74,10 +74,7 @@ private:
 
 void SelfPickWindowTest::initTestCase()
 {
-    TForm1* const form = TApplication::instance()->CreateForm<TForm1>();
-    QVERIFY(launcher.bind(form));
-    form->Show();
-    QVERIFY(QTest::qWaitForWindowExposed(form));
+    QVERIFY(launcher.start());
 }
 
 // Every test starts from a window just opened by the launcher and active.

@@ -285,12 +285,8 @@ void SoakTest::initTestCase()
     std::printf("soak: seed %u, %d actions (KAZUYOMI_SOAK_SEED, KAZUYOMI_SOAK_ACTIONS)\n", unsigned(seed), actions);
     std::fflush(stdout);
 
-    TApplication& application = *TApplication::instance();
-    TForm1* const form = application.CreateForm<TForm1>();
-    QCOMPARE(application.MainForm(), form);
-    QVERIFY(launcher.bind(form));
-    form->Show();
-    QVERIFY(QTest::qWaitForWindowActive(form));
+    QVERIFY(launcher.start());
+    QCOMPARE(TApplication::instance()->MainForm(), launcher.form);
     for (QAbstractButton* button : {launcher.Button1, launcher.Button2, launcher.BitBtn1}) {
         connect(button, &QAbstractButton::clicked, this, [this, button] {
             ++clicks[button];
