@@ -1,11 +1,15 @@
-# Install rules, the packages (Debian's in Debian.cmake), and the validation of the installed
-# desktop files.
+# Install rules, the packages (Debian's in Debian.cmake, Windows' in Windows.cmake), and the
+# validation of the installed desktop files.
 
 set(KAZUYOMI_APP_ID org.kazuyomi.Kazuyomi)
 
-install(TARGETS kazuyomi
-  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
-  BUNDLE DESTINATION .)
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/Windows.cmake)
+else()
+  install(TARGETS kazuyomi
+    RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+    BUNDLE DESTINATION .)
+endif()
 
 if(UNIX AND NOT APPLE)
   set(icons ${PROJECT_SOURCE_DIR}/packaging/icons)
