@@ -14,16 +14,21 @@ namespace {
 
 TApplication* current = nullptr;
 
-// The forms name Windows faces; elsewhere the first installed face of the same kind stands in.
+// The forms name Windows faces; where they are missing the first installed face of the same
+// kind stands in: Linux and macOS faces, then the designed face by its English name, then the
+// faces of Windows systems without the Japanese supplemental fonts.
 void installFontSubstitutes()
 {
     QFont::insertSubstitutions(QStringLiteral("ＭＳ Ｐゴシック"),
                                {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP"),
                                 QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
                                 QStringLiteral("Source Han Sans JP"), QStringLiteral("Hiragino Sans"),
-                                QStringLiteral("MS PGothic")});
+                                QStringLiteral("MS PGothic"), QStringLiteral("Yu Gothic UI"),
+                                QStringLiteral("Meiryo UI")});
+    // Liberation Mono before DejaVu Sans Mono: Wine draws DejaVu Sans Mono's bold oblique, which
+    // the entries use, in a serif face.
     QFont::insertSubstitutions(QStringLiteral("Lucida Console"),
-                               {QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono"),
                                 QStringLiteral("Noto Sans Mono"), QStringLiteral("Menlo"),
                                 QStringLiteral("Consolas"), QStringLiteral("Courier New")});
 }
