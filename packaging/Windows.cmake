@@ -24,7 +24,7 @@ install(CODE "
     execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${libraries} COMMAND_ERROR_IS_FATAL ANY)
   endif()")
 
-# The message box's button in Japanese.
+# Qt's own texts, such as the message box's button, in Japanese.
 find_file(KAZUYOMI_QTBASE_JA qtbase_ja.qm PATHS /usr/share/qt6/translations NO_CMAKE_FIND_ROOT_PATH
   REQUIRED)
 install(FILES ${KAZUYOMI_QTBASE_JA} DESTINATION translations)
